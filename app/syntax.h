@@ -1,0 +1,4 @@
+#pragma once
+
+// Writes the six lines that explain the command line.
+void ShowSyntax();

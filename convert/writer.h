@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/text_file.h"
+
+// The C-source lines of one run: values with a comma after each, gathered
+// into lines; the last value of the file has no comma.
+extern TTextFile OutputFile;
+extern std::string LineText;
+extern std::int32_t LineByteCount;
+extern std::int32_t LineNumber;
+extern std::int32_t TotalByteCount;
+
+void ResetWriter();
+void PutByte(std::uint8_t value);
+// Writes the last line, without its comma.
+void FinishOutput();
