@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what the tests need, then builds with GCC and with Clang (warnings
+# as errors) and runs every test of both builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake make g++ clang libgtest-dev)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+for compiler in g++ clang++; do
+  build="build/test-${compiler}"
+  cmake -S . -B "$build" -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=Debug -DTALVORIN_WERROR=ON
+  cmake --build "$build" -j "$(nproc)"
+  ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+done

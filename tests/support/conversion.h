@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "tests/support/bmp_builder.h"
+
+// A bitmap loaded from BMP bytes built in memory.
+TBitmap LoadedBitmap(const BmpSpec& spec);
+
+// Packs the bitmap with the current Settings and returns the output file's text.
+std::string WrittenText(const TBitmap& bitmap);
+
+// The values of written text, in order.
+std::vector<std::uint8_t> ValuesOf(const std::string& text);

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/bitmap.h"
+#include "platform/failures.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/sjis.h"
+
+namespace {
+
+void SetU32(std::string& bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+const std::string Checkerboard10x9 = BlackWhiteBmp(10, 9, [](int x, int y) { return (x + y) % 2 == 0; });
+
+// Offsets in a file with a 40-byte information header.
+constexpr std::size_t WidthAt = 18, HeightAt = 22, PlanesAt = 26, BitCountAt = 28,
+                      CompressionAt = 30, ImageSizeAt = 34, ColoursAt = 46, PaletteAt = 54;
+
+enum class Outcome { Loads, ReadError, InvalidGraphic };
+
+struct LoadCase {
+  const char* name;
+  std::function<std::string()> bytes;
+  Outcome outcome;
+};
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+
+class LoadTest : public testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadTest, LoadsOrFails) {
+  TBitmap bitmap;
+  const std::string bytes = GetParam().bytes();
+  switch (GetParam().outcome) {
+    case Outcome::Loads:
+      EXPECT_NO_THROW(bitmap.LoadFromBytes(bytes));
+      break;
+    case Outcome::ReadError:
+      try {
+        bitmap.LoadFromBytes(bytes);
+        ADD_FAILURE() << "loaded";
+      } catch (const EReadError& failure) {
+        EXPECT_EQ(failure.Message(), Sjis("ｽﾄﾘｰﾑからの読み込みｴﾗｰ"));
+      }
+      break;
+    case Outcome::InvalidGraphic:
+      try {
+        bitmap.LoadFromBytes(bytes);
+        ADD_FAILURE() << "loaded";
+      } catch (const EInvalidGraphic& failure) {
+        EXPECT_EQ(failure.Message(), Sjis("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"));
+      }
+      break;
+  }
+}
+
+std::function<std::string()> Changed(std::size_t at, std::uint32_t value) {
+  return [at, value] {
+    std::string bytes = Checkerboard10x9;
+    SetU32(bytes, at, value);
+    return bytes;
+  };
+}
+
+std::function<std::string()> Cut(std::size_t length) {
+  return [length] { return Checkerboard10x9.substr(0, length); };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LoadTest,
+    testing::Values(
+        LoadCase{"Whole", Cut(10000), Outcome::Loads},
+        LoadCase{"Empty", Cut(0), Outcome::Loads},
+        LoadCase{"ShorterThanFileHeader", Cut(13), Outcome::ReadError},
+        LoadCase{"EndsAfterFileHeader", Cut(14), Outcome::ReadError},
+        LoadCase{"EndsInsideInfoHeader", Cut(40), Outcome::ReadError},
+        LoadCase{"EndsInsideColourTable", Cut(PaletteAt + 5), Outcome::ReadError},
+        LoadCase{"EndsInsidePixels", Cut(PaletteAt + 8 + 10), Outcome::Loads},
+        LoadCase{"NotBM", [] { return std::string(20, 'x'); }, Outcome::InvalidGraphic},
+        LoadCase{"InfoHeaderSize20", Changed(14, 20), Outcome::InvalidGraphic},
+        LoadCase{"InfoHeaderLongerThanFile", Changed(14, 0xFFFFFFFF), Outcome::ReadError},
+        LoadCase{"TwoPlanes", Changed(PlanesAt, 0x00010002), Outcome::InvalidGraphic},
+        LoadCase{"NegativeWidth", Changed(WidthAt, 0xFFFFFFF6), Outcome::InvalidGraphic},
+        LoadCase{"LowestHeight", Changed(HeightAt, 0x80000000), Outcome::InvalidGraphic},
+        LoadCase{"CompressedOneBit", Changed(CompressionAt, 1), Outcome::InvalidGraphic},
+        LoadCase{"HugeColourCount", Changed(ColoursAt, 0xFFFFFFFF), Outcome::ReadError}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BitmapTest, EmptyFileIsAnEmptyImageOfAnotherFormat) {
+  TBitmap bitmap;
+  bitmap.LoadFromBytes("");
+  EXPECT_EQ(bitmap.Width, 0);
+  EXPECT_EQ(bitmap.Height, 0);
+  EXPECT_EQ(bitmap.PixelFormat, TPixelFormat::pfOther);
+}
+
+TEST(BitmapTest, OtherBitCountsKeepTheirSizeButNoPixels) {
+  BmpSpec spec{.Width = 640, .Height = 480, .BitCount = 24, .Palette = {}};
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(MakeBmp(spec));
+  EXPECT_EQ(bitmap.Width, 640);
+  EXPECT_EQ(bitmap.Height, 480);
+  EXPECT_EQ(bitmap.PixelFormat, TPixelFormat::pfOther);
+  EXPECT_TRUE(bitmap.Canvas.Rows.empty());
+}
+
+TEST(BitmapTest, MissingRowsReadAsIndexZero) {
+  // Bottom-up: a file cut after its first stored row keeps only the bottom row.
+  std::string bytes = MakeBmp({.Width = 8, .Height = 3, .Palette = {Black, White},
+                               .Index = [](int, int) { return 1; }});
+  bytes.resize(PaletteAt + 8 + 4);
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(bytes);
+  EXPECT_EQ(bitmap.Canvas.Pixels(0, 2), 0xFFFFFFu);
+  EXPECT_EQ(bitmap.Canvas.Pixels(0, 1), clBlack);
+  EXPECT_EQ(bitmap.Canvas.Pixels(7, 0), clBlack);
+}
+
+TEST(BitmapTest, SmallImageSizeFieldLimitsTheRowsRead) {
+  std::string bytes = MakeBmp({.Width = 8, .Height = 3, .Palette = {Black, White},
+                               .Index = [](int, int) { return 1; }});
+  SetU32(bytes, ImageSizeAt, 4);
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(bytes);
+  EXPECT_EQ(bitmap.Canvas.Pixels(3, 2), 0xFFFFFFu);
+  EXPECT_EQ(bitmap.Canvas.Pixels(3, 1), clBlack);
+}
+
+TEST(BitmapTest, ColoursAreRedGreenBlueFromTheTable) {
+  const Rgb pink{0xFF, 0x80, 0x40}, teal{0x00, 0x80, 0x80};
+  for (const BmpHeader header : {BmpHeader::Core, BmpHeader::Info, BmpHeader::V5}) {
+    TBitmap bitmap;
+    bitmap.LoadFromBytes(MakeBmp({.Width = 2, .Height = 1, .Palette = {pink, teal},
+                                  .Index = [](int x, int) { return x; }, .Header = header}));
+    EXPECT_EQ(bitmap.PixelFormat, TPixelFormat::pf1bit);
+    EXPECT_EQ(bitmap.Canvas.Pixels(0, 0), 0x4080FFu);
+    EXPECT_EQ(bitmap.Canvas.Pixels(1, 0), 0x808000u);
+  }
+}
+
+TEST(BitmapTest, PixelsStartAfterAColourTableOfAnyStatedLength) {
+  // Three entries stated: the rows start after the third.
+  BmpSpec spec{.Width = 8, .Height = 1, .Palette = {White, Black, Black},
+               .Index = [](int x, int) { return x == 2 ? 1 : 0; }};
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(MakeBmp(spec));
+  EXPECT_EQ(bitmap.Canvas.Pixels(2, 0), clBlack);
+  EXPECT_EQ(bitmap.Canvas.Pixels(3, 0), 0xFFFFFFu);
+}
+
+TEST(BitmapTest, Os2HeaderOf64Bytes) {
+  std::string bytes = Checkerboard10x9;
+  SetU32(bytes, 14, 64);
+  bytes.insert(14 + 40, std::string(24, '\0'));
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(bytes);
+  EXPECT_EQ(bitmap.Width, 10);
+  EXPECT_EQ(bitmap.Canvas.Pixels(0, 0), clBlack);
+  EXPECT_EQ(bitmap.Canvas.Pixels(1, 0), 0xFFFFFFu);
+}
+
+TEST(BitmapTest, HeaderClaimsDoNotSizeMemory) {
+  std::string bytes = Checkerboard10x9;
+  SetU32(bytes, WidthAt, 100000);
+  SetU32(bytes, HeightAt, 100000);
+  SetU32(bytes, ImageSizeAt, 0);
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(bytes);
+  EXPECT_EQ(bitmap.Width, 100000);
+  EXPECT_EQ(bitmap.Height, 100000);
+  EXPECT_LE(bitmap.Canvas.Rows.size(), bytes.size());
+}
+
+}  // namespace
