@@ -56,6 +56,7 @@ struct ConversionCase {
   int exitStatus;
   Files after;  // every regular file in the folder afterwards
   std::function<void(const TempFolder&)> prepare = nullptr;
+  const char* posixOnly = nullptr;  // why the case cannot run on Windows
 };
 void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.name; }
 
@@ -64,6 +65,7 @@ class ConversionTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(ConversionTest, ReportsAndLeavesTheRightFiles) {
   const ConversionCase& c = GetParam();
+  if (c.posixOnly != nullptr && TestingWindowsBuild()) GTEST_SKIP() << c.posixOnly;
   const TempFolder folder;
   for (const auto& [name, bytes] : c.before) folder.Write(name, bytes);
   if (c.prepare) c.prepare(folder);
@@ -198,6 +200,31 @@ INSTANTIATE_TEST_SUITE_P(
                        FailureReport("EReadError", "ｽﾄﾘｰﾑからの読み込みｴﾗｰ"), 1, {{"p.bmp", CutInColours}}},
         ConversionCase{"TwoPlanes", {{"p.bmp", TwoPlanes}}, {"p.bmp"},
                        FailureReport("EInvalidGraphic", "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"), 1, {{"p.bmp", TwoPlanes}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+const std::string LongName(254, 'n');
+
+INSTANTIATE_TEST_SUITE_P(
+    FileSystem, ConversionTest,
+    testing::Values(
+        ConversionCase{"OutputIsAFolder", {{"p.bmp", Checkerboard}}, {"p.bmp"},
+                       FailureReport("EInOutError", "ﾌｧｲﾙへのｱｸｾｽが拒否されました"), 1, {{"p.bmp", Checkerboard}},
+                       [](const TempFolder& f) { mkdir((f / "p.c").c_str(), 0755); }},
+        // Buffered lines reach the device at the close, which fails: no summary.
+        ConversionCase{"OutputLinksToAFullDevice", {{"p.bmp", Checkerboard}}, {"p.bmp"},
+                       ReportLines("p.bmp", "p.c", DefaultMode10, 10, 9) +
+                           FailureReport("EInOutError", "I/O ｴﾗｰ (28)"),
+                       1, {{"p.bmp", Checkerboard}},
+                       [](const TempFolder& f) { symlink("/dev/full", (f / "p.c").c_str()); },
+                       "/dev/full"},
+        // 254 bytes is a valid name, its output of 256 is not.
+        ConversionCase{"OutputNameTooLong", {{LongName, Checkerboard}}, {LongName},
+                       FailureReport("EInOutError", "不正なﾌｧｲﾙ名です"), 1, {{LongName, Checkerboard}}},
+        ConversionCase{"SymbolicLinkToItsOwnOutput", {{"pic.c", Checkerboard}}, {"pic.bmp"},
+                       FailureReport("Exception", "出力ファイルが入力ファイルと同じです"), 1,
+                       {{"pic.c", Checkerboard}},
+                       [](const TempFolder& f) { symlink("pic.c", (f / "pic.bmp").c_str()); },
+                       "symbolic links"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
