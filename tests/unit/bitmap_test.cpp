@@ -16,7 +16,7 @@ void SetU32(std::string& bytes, std::size_t at, std::uint32_t value) {
 const std::string Checkerboard10x9 = BlackWhiteBmp(10, 9, [](int x, int y) { return (x + y) % 2 == 0; });
 
 // Offsets in a file with a 40-byte information header.
-constexpr std::size_t WidthAt = 18, HeightAt = 22, PlanesAt = 26, BitCountAt = 28,
+constexpr std::size_t WidthAt = 18, HeightAt = 22, PlanesAt = 26,
                       CompressionAt = 30, ImageSizeAt = 34, ColoursAt = 46, PaletteAt = 54;
 
 enum class Outcome { Loads, ReadError, InvalidGraphic };

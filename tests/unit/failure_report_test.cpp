@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
+#include <functional>
+#include <new>
+#include <stdexcept>
 
 #include "platform/failure_report.h"
 #include "platform/failures.h"
 #include "platform/posix/os_error.h"
+#include "tests/support/expected_console.h"
 #include "tests/support/sjis.h"
 
 namespace {
@@ -42,6 +49,38 @@ TEST(ExceptionTest, KnowsItsKindAndWhereItWasRaised) {
   EXPECT_STREQ(Exception("x").Kind(), "Exception");
   EXPECT_STREQ(EInvalidGraphic("x").Kind(), "EInvalidGraphic");
   EXPECT_STREQ(EOutOfMemory("x").Kind(), "EOutOfMemory");
+}
+
+// What ReportCurrentFailure writes to standard output for the failure raised.
+std::string ReportOf(const std::function<void()>& raise) {
+  std::FILE* capture = std::tmpfile();
+  const int saved = dup(STDOUT_FILENO);
+  dup2(fileno(capture), STDOUT_FILENO);
+  try {
+    raise();
+  } catch (...) {
+    ReportCurrentFailure();
+  }
+  dup2(saved, STDOUT_FILENO);
+  close(saved);
+  std::rewind(capture);
+  std::string bytes;
+  for (int c; (c = std::fgetc(capture)) != EOF;) bytes += static_cast<char>(c);
+  std::fclose(capture);
+  return bytes;
+}
+
+std::string ExpectedReport(const std::string& kind, const std::string& utf8Message) {
+  return Sjis(kind + "がﾓｼﾞｭｰﾙ unit_tests の ") + "########" + Sjis(" で発生しました。") + "\n" +
+         Sjis(utf8Message) + ".\r\n";
+}
+
+TEST(ReportCurrentFailureTest, ReportsEveryKindOfFailure) {
+  EXPECT_EQ(MaskLocation(ReportOf([] { throw EReadError(Sjis("ｽﾄﾘｰﾑからの読み込みｴﾗｰ")); })),
+            ExpectedReport("EReadError", "ｽﾄﾘｰﾑからの読み込みｴﾗｰ"));
+  EXPECT_EQ(MaskLocation(ReportOf([] { throw std::bad_alloc(); })),
+            ExpectedReport("EOutOfMemory", "ﾒﾓﾘが不足しています"));
+  EXPECT_EQ(MaskLocation(ReportOf([] { throw std::runtime_error("odd"); })), ExpectedReport("Exception", "odd"));
 }
 
 struct ErrorCase {
