@@ -104,6 +104,10 @@ RunResult RunTalvorin(const std::vector<std::string>& arguments, const std::stri
                       const RunOptions& options) {
   std::vector<std::string> words = Command();
   words.insert(words.end(), arguments.begin(), arguments.end());
+  return RunProgram(words, folder, options);
+}
+
+RunResult RunProgram(std::vector<std::string> words, const std::string& folder, const RunOptions& options) {
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);

@@ -45,5 +45,8 @@ struct RunOptions {
 RunResult RunTalvorin(const std::vector<std::string>& arguments, const std::string& folder,
                       const RunOptions& options = {});
 
+// Runs any command, its first word the program, in the folder.
+RunResult RunProgram(std::vector<std::string> words, const std::string& folder, const RunOptions& options = {});
+
 // True when the program under test is the Windows build.
 bool TestingWindowsBuild();
