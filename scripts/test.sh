@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ clang libgtest-dev)
+# The Debian package test (cpack scans dependencies with dpkg-shlibdeps and
+# file) and the manual page check.
+packages+=(dpkg-dev file groff-base)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

@@ -77,8 +77,10 @@ void TempFolder::Write(const std::string& name, const std::string& bytes) const 
   if (!out) throw std::runtime_error("cannot write " + name);
 }
 
-std::optional<std::string> TempFolder::Read(const std::string& name) const {
-  std::ifstream in(*this / name, std::ios::binary);
+std::optional<std::string> TempFolder::Read(const std::string& name) const { return ReadFile(*this / name); }
+
+std::optional<std::string> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream bytes;
   bytes << in.rdbuf();

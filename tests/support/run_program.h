@@ -32,6 +32,9 @@ class TempFolder {
   std::string path_;
 };
 
+// The bytes of any file, or nothing when there is no such file.
+std::optional<std::string> ReadFile(const std::string& path);
+
 // Where standard output goes; a pipe read to the end unless said otherwise.
 struct RunOptions {
   std::string StdoutFile{};   // this file instead
