@@ -1,7 +1,31 @@
 #include "convert/monomap.h"
 
+#include <algorithm>
+
 #include "convert/settings.h"
 #include "convert/writer.h"
+
+namespace {
+
+constexpr std::int32_t BlockSide = 8;
+
+std::int32_t Blocks(std::int32_t pixels) { return pixels / BlockSide + (pixels % BlockSide > 0 ? 1 : 0); }
+
+// Bit i of bytes[j] is set when pixel (left + j, top + i) is black. The
+// column is written left | j, which equals left + j as left is a multiple of
+// 8, so that the compiler sees the pixels of a block row share one image
+// byte and reads that byte once instead of eight times.
+void PackBlock(const TCanvas& canvas, std::int32_t left, std::int32_t columns, std::int32_t top,
+               std::int32_t rows, std::uint8_t* bytes) {
+  std::fill(bytes, bytes + columns, 0);
+  for (std::int32_t y = top + rows - 1; y >= top; --y) {
+    for (std::int32_t j = 0; j < columns; ++j) {
+      bytes[j] = static_cast<std::uint8_t>(bytes[j] * 2 + (canvas.Pixels(left | j, y) == clBlack));
+    }
+  }
+}
+
+}  // namespace
 
 void WriteMonoMap(const TBitmap& bitmap) {
   const std::int32_t width = bitmap.Width;
@@ -11,17 +35,22 @@ void WriteMonoMap(const TBitmap& bitmap) {
   PutByte(static_cast<std::uint8_t>(height % 256));
   PutByte(static_cast<std::uint8_t>(height / 256));
 
-  const std::int32_t bands = height / 8 + (height % 8 > 0 ? 1 : 0);
-  for (std::int32_t band = 0; band < bands; ++band) {
-    for (std::int32_t x = 0; x < width; ++x) {
-      std::uint8_t byte = 0;
-      for (std::int32_t i = 0; i < 8; ++i) {
-        const std::int32_t y = band * 8 + i;
-        if (y >= height) break;
-        const bool black = bitmap.Canvas.Pixels(x, y) == clBlack;
-        if (black != Settings.ReverseMode) byte |= static_cast<std::uint8_t>(1u << i);
+  for (std::int32_t band = 0; band < Blocks(height); ++band) {
+    const std::int32_t top = band * BlockSide;
+    const std::int32_t rows = std::min(BlockSide, height - top);
+    // With /REV the bits of the rows inside the image are the other way round.
+    const auto flip = static_cast<std::uint8_t>(Settings.ReverseMode ? (1u << rows) - 1 : 0);
+    for (std::int32_t block = 0; block < Blocks(width); ++block) {
+      const std::int32_t left = block * BlockSide;
+      const std::int32_t columns = std::min(BlockSide, width - left);
+      std::uint8_t bytes[BlockSide];
+      // A full block, nearly every one, gets a copy of the loops with fixed bounds.
+      if (rows == BlockSide && columns == BlockSide) {
+        PackBlock(bitmap.Canvas, left, BlockSide, top, BlockSide, bytes);
+      } else {
+        PackBlock(bitmap.Canvas, left, columns, top, rows, bytes);
       }
-      PutByte(byte);
+      for (std::int32_t j = 0; j < columns; ++j) PutByte(bytes[j] ^ flip);
     }
   }
 }

@@ -123,10 +123,11 @@ void Load(TBitmap& bitmap, TByteSource& in) {
 
   bitmap.PixelFormat = TPixelFormat::pf1bit;
   TCanvas& canvas = bitmap.Canvas;
-  canvas.Height = bitmap.Height;
-  canvas.BottomUp = height > 0;
-  canvas.RowBytes = (static_cast<std::uint64_t>(width) + 31) / 32 * 4;
-  std::uint64_t wanted = canvas.RowBytes * static_cast<std::uint64_t>(bitmap.Height);
+  const auto rowBytes = static_cast<std::int64_t>((static_cast<std::uint64_t>(width) + 31) / 32 * 4);
+  const bool bottomUp = height > 0;
+  canvas.TopRow = bottomUp ? (bitmap.Height - std::int64_t{1}) * rowBytes : 0;
+  canvas.RowStep = bottomUp ? -rowBytes : rowBytes;
+  std::uint64_t wanted = static_cast<std::uint64_t>(rowBytes) * static_cast<std::uint64_t>(bitmap.Height);
   if (imageSize != 0) wanted = std::min<std::uint64_t>(wanted, imageSize);
   // Only what the file holds: a header's claims never size memory.
   canvas.Rows.resize(static_cast<std::size_t>(std::min(wanted, in.Remaining())));

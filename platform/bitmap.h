@@ -15,15 +15,15 @@ enum class TPixelFormat { pf1bit, pfOther };
 // Answers pixel colours straight from the file's rows and colour table.
 struct TCanvas {
   std::vector<std::uint8_t> Rows;  // as stored, possibly fewer than the image needs
-  std::uint64_t RowBytes = 0;
-  std::int32_t Height = 0;
-  bool BottomUp = true;
+  // Where the top row starts in Rows, and how far on the next row down
+  // starts: a step back for a bottom-up file.
+  std::int64_t TopRow = 0;
+  std::int64_t RowStep = 0;
   TColor Palette[2] = {clUnreadable, clUnreadable};
 
   // For 0 <= x < width and 0 <= y < height, row 0 at the top.
   TColor Pixels(std::int32_t x, std::int32_t y) const {
-    const std::uint64_t row = static_cast<std::uint64_t>(BottomUp ? Height - 1 - y : y);
-    const std::uint64_t at = row * RowBytes + static_cast<std::uint64_t>(x >> 3);
+    const auto at = static_cast<std::uint64_t>(TopRow + y * RowStep + (x >> 3));
     // Pixels that a short file lacks read as colour index 0.
     const unsigned index = at < Rows.size() ? (Rows[at] >> (7 - (x & 7))) & 1u : 0u;
     return Palette[index];
