@@ -1,9 +1,13 @@
 #include "convert/writer.h"
 
+#include <array>
+#include <cstring>
+
 #include "convert/settings.h"
 
 TTextFile OutputFile;
-std::string LineText;
+char LineText[LineTextSize];
+std::size_t LineLength = 0;
 std::int32_t LineByteCount = 0;
 std::int32_t LineNumber = 1;
 std::int32_t TotalByteCount = 0;
@@ -11,6 +15,38 @@ std::int32_t TotalByteCount = 0;
 namespace {
 
 constexpr int MonoMapHeaderBytes = 4;
+
+// The text of a value with its comma, "0xA5," or "165,", padded to a
+// fixed size that is copied whole.
+struct TValueText {
+  char Chars[8];
+  std::size_t Length;
+};
+using TValueTexts = std::array<TValueText, 256>;
+
+constexpr TValueTexts HexTexts() {
+  constexpr char Digits[] = "0123456789ABCDEF";
+  TValueTexts texts{};
+  for (unsigned value = 0; value < 256; ++value) {
+    texts[value] = {{'0', 'x', Digits[value >> 4], Digits[value & 15], ','}, 5};
+  }
+  return texts;
+}
+
+constexpr TValueTexts DecimalTexts() {
+  TValueTexts texts{};
+  for (unsigned value = 0; value < 256; ++value) {
+    TValueText& text = texts[value];
+    if (value >= 100) text.Chars[text.Length++] = static_cast<char>('0' + value / 100);
+    if (value >= 10) text.Chars[text.Length++] = static_cast<char>('0' + value / 10 % 10);
+    text.Chars[text.Length++] = static_cast<char>('0' + value % 10);
+    text.Chars[text.Length++] = ',';
+  }
+  return texts;
+}
+
+constexpr TValueTexts Hex = HexTexts();
+constexpr TValueTexts Decimal = DecimalTexts();
 
 // A line is full only when the next value arrives, so the last line always
 // waits for FinishOutput. A BytesPerLine of 0 (an image of width 0) sets no
@@ -21,31 +57,33 @@ bool LineIsFull() {
 }
 
 void AppendValue(std::uint8_t value) {
-  static constexpr char Digits[] = "0123456789ABCDEF";
-  if (Settings.DecimalMode) {
-    LineText += std::to_string(value);
-  } else {
-    const char hex[] = {'0', 'x', Digits[value >> 4], Digits[value & 15]};
-    LineText.append(hex, sizeof hex);
-  }
-  LineText += ',';
+  const TValueText& text = (Settings.DecimalMode ? Decimal : Hex)[value];
+  std::memcpy(LineText + LineLength, text.Chars, sizeof text.Chars);
+  LineLength += text.Length;
 }
+
+std::string_view Line() { return {LineText, LineLength}; }
 
 }  // namespace
 
 void ResetWriter() {
   LineNumber = 1;
   TotalByteCount = 0;
-  LineText.clear();
+  LineLength = 0;
   LineByteCount = 0;
 }
 
 void PutByte(std::uint8_t value) {
   if (LineIsFull()) {
-    WriteLine(OutputFile, LineText);
+    WriteLine(OutputFile, Line());
     ++LineNumber;
-    LineText.clear();
+    LineLength = 0;
     LineByteCount = 0;
+  }
+  if (LineLength > LineTextSize - sizeof(TValueText::Chars)) {
+    // Only a line without a length limit gets this long.
+    Write(OutputFile, Line());
+    LineLength = 0;
   }
   AppendValue(value);
   ++LineByteCount;
@@ -53,7 +91,7 @@ void PutByte(std::uint8_t value) {
 }
 
 void FinishOutput() {
-  if (LineText.empty()) return;
-  LineText.pop_back();
-  WriteLine(OutputFile, LineText);
+  if (LineLength == 0) return;
+  --LineLength;
+  WriteLine(OutputFile, Line());
 }

@@ -7,7 +7,11 @@
 // The C-source lines of one run: values with a comma after each, gathered
 // into lines; the last value of the file has no comma.
 extern TTextFile OutputFile;
-extern std::string LineText;
+// The current line so far is the first LineLength characters of LineText;
+// a line longer than that goes to the file in parts.
+constexpr std::size_t LineTextSize = 4096;
+extern char LineText[LineTextSize];
+extern std::size_t LineLength;
 extern std::int32_t LineByteCount;
 extern std::int32_t LineNumber;
 extern std::int32_t TotalByteCount;

@@ -26,6 +26,8 @@ void Rewrite(TTextFile& file) {
   file.Pending.reserve(FlushSize + 2048);
 }
 
+void Write(TTextFile& file, std::string_view text) { file.Pending += text; }
+
 void WriteLine(TTextFile& file, std::string_view line) {
   file.Pending += line;
   file.Pending += "\r\n";

@@ -16,6 +16,8 @@ struct TTextFile {
 void AssignFile(TTextFile& file, std::string name);
 // Creates the file, or empties it when it exists.
 void Rewrite(TTextFile& file);
+// Adds text to the line being written; WriteLine ends it.
+void Write(TTextFile& file, std::string_view text);
 void WriteLine(TTextFile& file, std::string_view line);
 // Writes out what is pending and closes; the file is closed even when that fails.
 void CloseFile(TTextFile& file);

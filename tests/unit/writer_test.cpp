@@ -4,6 +4,7 @@
 #include "convert/writer.h"
 #include "platform/failures.h"
 #include "tests/support/conversion.h"
+#include "tests/support/run_program.h"
 #include "tests/support/sjis.h"
 
 namespace {
@@ -107,6 +108,26 @@ TEST(WriterLimitsTest, LargestImageGivesThirtyOneLines) {
   for (int line = 0; line < 30; ++line) expected += zeros + "\r\n";
   expected.erase(expected.size() - 3, 1);  // no comma after the last value
   EXPECT_EQ(text, expected);
+}
+
+// Without a line limit the line outgrows the writer's line buffer.
+TEST(WriterLimitsTest, UnlimitedLineLongerThanTheLineBuffer) {
+  SetDefaultSettings();
+  Settings.MonoMapMode = false;
+  Settings.BytesPerLine = 0;
+  const TempFolder folder;
+  ResetWriter();
+  AssignFile(OutputFile, folder / "out.c");
+  Rewrite(OutputFile);
+  for (int i = 0; i < 3000; ++i) PutByte(0xAB);
+  FinishOutput();
+  CloseFile(OutputFile);
+  std::string expected;
+  for (int i = 0; i < 2999; ++i) expected += "0xAB,";
+  expected += "0xAB\r\n";
+  EXPECT_EQ(folder.Read("out.c"), expected);
+  EXPECT_EQ(LineNumber, 1);
+  EXPECT_EQ(TotalByteCount, 3000);
 }
 
 TEST(WriterFailureTest, FullDeviceRaisesAndTheStateStays) {
