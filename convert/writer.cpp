@@ -64,6 +64,21 @@ void AppendValue(std::uint8_t value) {
 
 std::string_view Line() { return {LineText, LineLength}; }
 
+// The two rare paths of PutByte stay out of line, so that its common path
+// saves no registers: about a fifth of its cost.
+[[gnu::noinline]] void EndLine() {
+  WriteLine(OutputFile, Line());
+  ++LineNumber;
+  LineLength = 0;
+  LineByteCount = 0;
+}
+
+// Only a line without a length limit gets longer than LineText.
+[[gnu::noinline]] void PassOnLongLine() {
+  Write(OutputFile, Line());
+  LineLength = 0;
+}
+
 }  // namespace
 
 void ResetWriter() {
@@ -74,17 +89,8 @@ void ResetWriter() {
 }
 
 void PutByte(std::uint8_t value) {
-  if (LineIsFull()) {
-    WriteLine(OutputFile, Line());
-    ++LineNumber;
-    LineLength = 0;
-    LineByteCount = 0;
-  }
-  if (LineLength > LineTextSize - sizeof(TValueText::Chars)) {
-    // Only a line without a length limit gets this long.
-    Write(OutputFile, Line());
-    LineLength = 0;
-  }
+  if (LineIsFull()) EndLine();
+  if (LineLength > LineTextSize - sizeof(TValueText::Chars)) PassOnLongLine();
   AppendValue(value);
   ++LineByteCount;
   ++TotalByteCount;
