@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the tests need, then builds with GCC and with Clang (warnings
-# as errors) and runs every test of both builds.
+# Installs what the tests need, runs the benchmarks once in their quick mode,
+# then builds with GCC and with Clang (warnings as errors) and runs every
+# test of both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,6 +9,8 @@ packages=(cmake make g++ clang libgtest-dev)
 # The Debian package test (cpack scans dependencies with dpkg-shlibdeps and
 # file) and the manual page check.
 packages+=(dpkg-dev file groff-base)
+# The benchmarks' quick run.
+packages+=(libbenchmark-dev valgrind hyperfine xxd time)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
@@ -16,6 +19,8 @@ if ((${#missing[@]})); then
   apt-get update
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+bash bench/run.sh --quick
 
 for compiler in g++ clang++; do
   build="build/test-${compiler}"
