@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, runs the benchmarks once in their quick mode,
 # then builds with GCC and with Clang (warnings as errors) and runs every
-# test of both builds.
+# test of both builds, and the GCC build's tests against the release binary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,3 +28,6 @@ for compiler in g++ clang++; do
   cmake --build "$build" -j "$(nproc)"
   ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 done
+
+# The tests once more with the release binary that the benchmarks measured.
+TALVORIN_COMMAND="$PWD/build/bench/talvorin" ctest --test-dir build/test-g++ --output-on-failure -j "$(nproc)"
