@@ -84,7 +84,6 @@ class BrokenStdoutTest : public testing::TestWithParam<BrokenStdoutCase> {};
 // The banner cannot be written: the run stops with status 1, never a signal,
 // and nothing is converted.
 TEST_P(BrokenStdoutTest, EndsWithStatusOne) {
-  if (TestingWindowsBuild()) GTEST_SKIP() << "POSIX devices and pipes";
   const TempFolder folder;
   folder.Write("pic.bmp", Picture);
   const RunResult run = RunTalvorin({"pic.bmp"}, folder.Path(), GetParam().options);

@@ -17,15 +17,15 @@
 #error "TALVORIN_EXECUTABLE names the program under test"
 #endif
 
-namespace {
-
-std::vector<std::string> Command() {
+std::vector<std::string> TalvorinCommand() {
   std::vector<std::string> words;
   const char* command = std::getenv("TALVORIN_COMMAND");
   std::istringstream in(command != nullptr && *command != '\0' ? command : TALVORIN_EXECUTABLE);
   for (std::string word; in >> word;) words.push_back(word);
   return words;
 }
+
+namespace {
 
 std::string ReadAll(int fd) {
   std::string bytes;
@@ -104,7 +104,7 @@ std::map<std::string, std::string> TempFolder::Files() const {
 
 RunResult RunTalvorin(const std::vector<std::string>& arguments, const std::string& folder,
                       const RunOptions& options) {
-  std::vector<std::string> words = Command();
+  std::vector<std::string> words = TalvorinCommand();
   words.insert(words.end(), arguments.begin(), arguments.end());
   return RunProgram(words, folder, options);
 }

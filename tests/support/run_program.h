@@ -47,6 +47,8 @@ struct RunOptions {
 // executable, or what TALVORIN_COMMAND names (for example "wine x.exe").
 RunResult RunTalvorin(const std::vector<std::string>& arguments, const std::string& folder,
                       const RunOptions& options = {});
+// The words of that command.
+std::vector<std::string> TalvorinCommand();
 
 // Runs any command, its first word the program, in the folder.
 RunResult RunProgram(std::vector<std::string> words, const std::string& folder, const RunOptions& options = {});
