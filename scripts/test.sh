@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need, runs the benchmarks once in their quick mode,
 # then builds with GCC and with Clang (warnings as errors) and runs every
-# test of both builds, and the GCC build's tests against the release binary.
+# test of both builds, and the GCC build's tests against the release binary
+# and against talvorin.exe under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,14 +12,7 @@ packages=(cmake make g++ clang libgtest-dev)
 packages+=(dpkg-dev file groff-base)
 # The benchmarks' quick run.
 packages+=(libbenchmark-dev valgrind hyperfine xxd time)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install_missing.sh --no-install-recommends "${packages[@]}"
 
 bash bench/run.sh --quick
 
@@ -31,3 +25,6 @@ done
 
 # The tests once more with the release binary that the benchmarks measured.
 TALVORIN_COMMAND="$PWD/build/bench/talvorin" ctest --test-dir build/test-g++ --output-on-failure -j "$(nproc)"
+
+# talvorin.exe under Wine, through the GCC build's end-to-end tests.
+bash scripts/test_windows.sh build/test-g++
