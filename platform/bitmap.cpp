@@ -145,3 +145,44 @@ void TBitmap::LoadFromBytes(std::string_view bytes) {
   TMemorySource source(bytes);
   Load(*this, source);
 }
+
+namespace {
+
+// Transposes an 8 x 8 bit matrix: bit 8r + c moves to bit 8c + r. Three
+// rounds of swapping bit groups, 1 x 1, then 2 x 2, then 4 x 4 (Hacker's
+// Delight, transpose8).
+std::uint64_t Transpose8x8(std::uint64_t m) {
+  std::uint64_t t = (m ^ (m >> 7)) & 0x00AA00AA00AA00AAu;
+  m ^= t ^ (t << 7);
+  t = (m ^ (m >> 14)) & 0x0000CCCC0000CCCCu;
+  m ^= t ^ (t << 14);
+  t = (m ^ (m >> 28)) & 0x00000000F0F0F0F0u;
+  m ^= t ^ (t << 28);
+  return m;
+}
+
+}  // namespace
+
+std::array<std::uint8_t, 8> TCanvas::BlackBlock(std::int32_t left, std::int32_t columns, std::int32_t top,
+                                                std::int32_t rows) const {
+  // Byte i holds the colour indices of row top + i as the file stores them,
+  // the leftmost pixel in the top bit.
+  std::uint64_t indices = 0;
+  for (std::int32_t i = 0; i < rows; ++i) {
+    const auto at = static_cast<std::uint64_t>(TopRow + (top + i) * RowStep + left / 8);
+    // Rows that a short file lacks read as colour index 0.
+    if (at < Rows.size()) indices |= std::uint64_t{Rows[at]} << (8 * i);
+  }
+  // Now byte 7 - j holds column left + j, row top + i in bit i.
+  indices = Transpose8x8(indices);
+
+  const std::uint64_t blackOnes = Palette[1] == clBlack ? ~std::uint64_t{0} : 0;
+  const std::uint64_t blackZeros = Palette[0] == clBlack ? ~std::uint64_t{0} : 0;
+  const std::uint64_t insideRows = (0xFFu >> (8 - rows)) * 0x0101010101010101u;
+  const std::uint64_t insideColumns = ~std::uint64_t{0} << (8 * (8 - columns));
+  const std::uint64_t black = ((indices & blackOnes) | (~indices & blackZeros)) & insideRows & insideColumns;
+
+  std::array<std::uint8_t, 8> bytes;
+  for (std::size_t j = 0; j < bytes.size(); ++j) bytes[j] = static_cast<std::uint8_t>(black >> (56 - 8 * j));
+  return bytes;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,13 +22,14 @@ struct TCanvas {
   std::int64_t RowStep = 0;
   TColor Palette[2] = {clUnreadable, clUnreadable};
 
-  // For 0 <= x < width and 0 <= y < height, row 0 at the top.
-  TColor Pixels(std::int32_t x, std::int32_t y) const {
-    const auto at = static_cast<std::uint64_t>(TopRow + y * RowStep + (x >> 3));
-    // Pixels that a short file lacks read as colour index 0.
-    const unsigned index = at < Rows.size() ? (Rows[at] >> (7 - (x & 7))) & 1u : 0u;
-    return Palette[index];
-  }
+  // Which pixels of a block of the image are exactly black. The block is
+  // the 8 columns from left (a multiple of 8) and the 8 rows from top, row 0
+  // at the top; only its first columns (1 to 8) of its first rows (1 to 8)
+  // lie inside the image.
+  // Bit i of byte j is pixel (left + j, top + i); pixels outside the image
+  // give 0 bits.
+  std::array<std::uint8_t, 8> BlackBlock(std::int32_t left, std::int32_t columns, std::int32_t top,
+                                         std::int32_t rows) const;
 };
 
 struct TBitmap {

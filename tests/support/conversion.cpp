@@ -14,6 +14,10 @@ TBitmap LoadedBitmap(const BmpSpec& spec) {
   return bitmap;
 }
 
+bool IsBlackPixel(const TBitmap& bitmap, int x, int y) {
+  return bitmap.Canvas.BlackBlock(x / 8 * 8, x % 8 + 1, y, 1)[x % 8] & 1;
+}
+
 std::string WrittenText(const TBitmap& bitmap) {
   const TempFolder folder;
   ResetWriter();

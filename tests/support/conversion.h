@@ -9,6 +9,10 @@
 // A bitmap loaded from BMP bytes built in memory.
 TBitmap LoadedBitmap(const BmpSpec& spec);
 
+// Whether pixel (x, y) of a loaded one-bit image is black, asked as a block
+// of one pixel.
+bool IsBlackPixel(const TBitmap& bitmap, int x, int y);
+
 // Packs the bitmap with the current Settings and returns the output file's text.
 std::string WrittenText(const TBitmap& bitmap);
 

@@ -4,6 +4,7 @@
 
 #include "platform/bitmap.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/conversion.h"
 #include "tests/workflow/installed_package.h"
 
 namespace {
@@ -46,7 +47,7 @@ TEST(FirmwareExampleTest, CompilesTheSampleLogoIntoTheProgram) {
   TBitmap logo;
   logo.LoadFromFile(SampleLogo);
   const Bytes expected = ExpectedMonoMap(logo.Width, logo.Height, [&](int x, int y) {
-    return logo.Canvas.Pixels(x, y) == clBlack;
+    return IsBlackPixel(logo, x, y);
   });
   EXPECT_EQ(expected.size(), 4u + 64u * 3u);
   EXPECT_EQ(RunFirmware(build), expected);
