@@ -7,9 +7,10 @@
 # against its target.
 #
 #   bash bench/run.sh          many timed runs; fails when a target is missed
-#   bash bench/run.sh --quick  few timed runs, for CI: fails only when the
-#                              instruction counts, which do not vary from run
-#                              to run, pass the ceiling below
+#   bash bench/run.sh --quick  few timed runs, for CI: fails only when an
+#                              instruction target is missed, as instruction
+#                              counts do not vary from run to run; wall time
+#                              and memory are reported only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,12 +54,7 @@ done
 hyperfine -N --style none --warmup "$warmup" --runs "$runs" --export-csv times.csv "${commands[@]}"
 mapfile -t seconds < <(awk -F, 'NR > 1 {print $4}' times.csv)  # the medians, in order
 
-# The instruction targets are not reached yet (about 1.5 x cp and 0.11 x
-# xxd -i); until they are, CI holds the counts to the level reached so that
-# a regression fails.
-ceiling=0.12
-
-missed=0 over_ceiling=0
+missed=0 instructions_missed=0
 # report LABEL VALUE REFERENCE OPERATOR LIMIT: prints VALUE / REFERENCE
 # against its target and counts a miss.
 report() {
@@ -69,7 +65,10 @@ report() {
     printf "%6.3f  (target %s %.2f) %s", q, op, l, met ? "ok" : "MISSED"
   }')
   printf '  %-22s %s\n' "$1" "$verdict"
-  if [[ "$verdict" == *MISSED ]]; then missed=$((missed + 1)); fi
+  if [[ "$verdict" == *MISSED ]]; then
+    missed=$((missed + 1))
+    if [[ "$1" == instructions* ]]; then instructions_missed=$((instructions_missed + 1)); fi
+  fi
 }
 
 echo
@@ -87,11 +86,7 @@ for i in 2 3 4 5; do
   report "wall time / cp" "${seconds[$i]}" "${seconds[0]}" "<=" 1.10
   report "wall time / xxd -i" "${seconds[$i]}" "${seconds[1]}" "<" 1.00
   report "peak memory / cp" "${kilobytes[$i]}" "${kilobytes[0]}" "<=" 1.00
-  if awk -v v="${instructions[$i]}" -v r="${instructions[1]}" -v c="$ceiling" 'BEGIN {exit !(v / r > c)}'; then
-    echo "  instructions / xxd -i above the CI ceiling of $ceiling"
-    over_ceiling=$((over_ceiling + 1))
-  fi
 done
 echo
-echo "$missed target(s) missed"
-if ((over_ceiling > 0)) || { ! $quick && ((missed > 0)); }; then exit 1; fi
+echo "$missed target(s) missed, $instructions_missed of them instruction targets"
+if ((instructions_missed > 0)) || { ! $quick && ((missed > 0)); }; then exit 1; fi
