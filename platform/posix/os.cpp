@@ -125,7 +125,9 @@ bool OsSameFile(const std::string& a, const std::string& b) {
 }
 
 bool OsStartConsole() {
-  // A closed pipe must come back as a failed write, not end the process.
+  // A closed pipe, or a file grown past the file-size limit, must come back
+  // as a failed write (EPIPE, EFBIG), not end the process.
   signal(SIGPIPE, SIG_IGN);
+  signal(SIGXFSZ, SIG_IGN);
   return isatty(STDOUT_FILENO) == 1 && LocaleIsUtf8();
 }

@@ -130,4 +130,23 @@ TEST(FifoInputTest, IsNotOpened) {
   waitpid(writer, &status, 0);
 }
 
+// Past a file-size limit a write fails (EFBIG) instead of ending the process
+// by SIGXFSZ; what was written before stays.
+TEST(FileSizeLimitTest, FailedWriteIsReported) {
+  if (TestingWindowsBuild()) GTEST_SKIP() << "POSIX resource limits";
+  const TempFolder folder;
+  const std::string largest = BlackWhiteBmp(320, 240, [](int, int) { return false; });
+  folder.Write("l.bmp", largest);
+  const RunResult run = RunTalvorin({"l.bmp"}, folder.Path(), {.FileSizeLimit = 1000});
+  EXPECT_EQ(MaskLocation(run.Output),
+            Banner() + ReportLines("l.bmp", "l.c", "通常,1行320バイト,16進,モノマップモード", 320, 240) +
+                FailureReport("EInOutError", "I/O ｴﾗｰ (27)"));
+  EXPECT_EQ(run.ExitStatus, 1);
+  EXPECT_EQ(run.Signal, 0);
+  EXPECT_EQ(run.Errors, "");
+  const std::string written = folder.Read("l.c").value_or("");
+  EXPECT_EQ(written.size(), 1000u);
+  EXPECT_TRUE(written.starts_with("0x40,0x01,0xF0,0x00,\r\n0x00,0x00,"));
+}
+
 }  // namespace

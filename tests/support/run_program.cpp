@@ -128,6 +128,10 @@ RunResult RunProgram(std::vector<std::string> words, const std::string& folder, 
     }
     if (chdir(folder.c_str()) != 0) _exit(CannotEnterFolder);
     alarm(60);
+    if (options.FileSizeLimit > 0) {
+      const rlimit limit{static_cast<rlim_t>(options.FileSizeLimit), static_cast<rlim_t>(options.FileSizeLimit)};
+      setrlimit(RLIMIT_FSIZE, &limit);
+    }
     if (!options.Terminal.empty()) {
       unsetenv("LC_ALL");
       unsetenv("LC_CTYPE");

@@ -42,6 +42,7 @@ struct RunOptions {
   bool ClosedStdout = false;  // no standard output at all
   std::string Terminal{};     // a terminal, with this locale in LANG
   bool Unprivileged = false;  // as the user nobody, when the tests run as root
+  long FileSizeLimit = 0;     // largest file it may write (RLIMIT_FSIZE), or 0
 };
 
 // Exit statuses of a child that could not start the program.
