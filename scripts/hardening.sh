@@ -32,6 +32,6 @@ for target in bitmap command_line file_name; do
   inputs=("fuzz/corpus/$target")
   [[ -d "fuzz/regressions/$target" ]] && inputs+=("fuzz/regressions/$target")
   "$fuzz/fuzz/${target}_fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=12000 -timeout=10 \
-    -rss_limit_mb=1024 -malloc_limit_mb=32 -print_final_stats=1 -artifact_prefix="$scratch/" \
+    -rss_limit_mb=2048 -malloc_limit_mb=32 -print_final_stats=1 -artifact_prefix="$scratch/" \
     "$scratch" "${inputs[@]}"
 done
