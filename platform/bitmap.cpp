@@ -48,6 +48,8 @@ class TMemorySource final : public TByteSource {
   std::uint64_t Remaining() override { return bytes_.size(); }
   void Read(void* to, std::size_t count) override {
     if (count > bytes_.size()) RaiseReadError();
+    // An image without rows has no buffer to copy to.
+    if (count == 0) return;
     std::memcpy(to, bytes_.data(), count);
     bytes_.remove_prefix(count);
   }

@@ -2,7 +2,8 @@
 # Installs what the tests need, runs the benchmarks once in their quick mode,
 # then builds with GCC and with Clang (warnings as errors) and runs every
 # test of both builds, and the GCC build's tests against the release binary
-# and against talvorin.exe under Wine.
+# and against talvorin.exe under Wine; then the hardening checks (sanitizers,
+# valgrind, fuzzing) of scripts/hardening.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,8 @@ packages=(cmake make g++ clang libgtest-dev)
 packages+=(dpkg-dev file groff-base)
 # The benchmarks' quick run.
 packages+=(libbenchmark-dev valgrind hyperfine xxd time)
+# Sanitizer runtimes, libFuzzer and valgrind for scripts/hardening.sh.
+packages+=(libclang-rt-14-dev valgrind)
 bash scripts/install_missing.sh --no-install-recommends "${packages[@]}"
 
 bash bench/run.sh --quick
@@ -28,3 +31,5 @@ TALVORIN_COMMAND="$PWD/build/bench/talvorin" ctest --test-dir build/test-g++ --o
 
 # talvorin.exe under Wine, through the GCC build's end-to-end tests.
 bash scripts/test_windows.sh build/test-g++
+
+bash scripts/hardening.sh

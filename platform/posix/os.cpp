@@ -72,9 +72,13 @@ void OsClose(OsHandle file) {
 OsHandle OsStandardOutput() { return STDOUT_FILENO; }
 
 OsHandle OsOpenInput(const std::string& name) {
-  const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  // Only regular files: a FIFO or a device could block, never end, or act
+  // on being opened (a FIFO's waiting writer would be let through). So the
+  // name is checked before opening, and the file again once it is open.
   struct stat status {};
-  // Only regular files: a FIFO or a device could block or never end.
+  const int fd = stat(name.c_str(), &status) == 0 && S_ISREG(status.st_mode)
+                     ? open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)
+                     : -1;
   if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     if (fd >= 0) close(fd);
     throw EFOpenError(FormatText(TextId::CannotOpenFile, {name}));
@@ -121,7 +125,9 @@ bool OsSameFile(const std::string& a, const std::string& b) {
 }
 
 bool OsStartConsole() {
-  // A closed pipe must come back as a failed write, not end the process.
+  // A closed pipe, or a file grown past the file-size limit, must come back
+  // as a failed write (EPIPE, EFBIG), not end the process.
   signal(SIGPIPE, SIG_IGN);
+  signal(SIGXFSZ, SIG_IGN);
   return isatty(STDOUT_FILENO) == 1 && LocaleIsUtf8();
 }

@@ -2,7 +2,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <pty.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -117,8 +119,19 @@ RunResult RunProgram(std::vector<std::string> words, const std::string& folder, 
   int out[2], err[2];
   if (pipe(out) != 0 || pipe(err) != 0) throw std::runtime_error("pipe failed");
   int terminal = -1;
+  const bool dropToNobody = options.Unprivileged && getuid() == 0;
+  const passwd* nobody = dropToNobody ? getpwnam("nobody") : nullptr;
   const auto startChild = [&] {
-    if (chdir(folder.c_str()) != 0) _exit(126);
+    if (dropToNobody && (nobody == nullptr || setgroups(0, nullptr) != 0 ||
+                         setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)) {
+      _exit(CannotDropPrivileges);
+    }
+    if (chdir(folder.c_str()) != 0) _exit(CannotEnterFolder);
+    alarm(60);
+    if (options.FileSizeLimit > 0) {
+      const rlimit limit{static_cast<rlim_t>(options.FileSizeLimit), static_cast<rlim_t>(options.FileSizeLimit)};
+      setrlimit(RLIMIT_FSIZE, &limit);
+    }
     if (!options.Terminal.empty()) {
       unsetenv("LC_ALL");
       unsetenv("LC_CTYPE");
@@ -138,7 +151,7 @@ RunResult RunProgram(std::vector<std::string> words, const std::string& folder, 
     close(err[1]);
     close(null);
     execvp(argv[0], argv.data());
-    _exit(127);
+    _exit(CannotStart);
   };
   if (options.ClosedPipe) close(out[0]);
   const pid_t child = options.Terminal.empty() ? fork() : forkpty(&terminal, nullptr, nullptr, nullptr);

@@ -41,10 +41,16 @@ struct RunOptions {
   bool ClosedPipe = false;    // a pipe whose reading end is already closed
   bool ClosedStdout = false;  // no standard output at all
   std::string Terminal{};     // a terminal, with this locale in LANG
+  bool Unprivileged = false;  // as the user nobody, when the tests run as root
+  long FileSizeLimit = 0;     // largest file it may write (RLIMIT_FSIZE), or 0
 };
 
+// Exit statuses of a child that could not start the program.
+constexpr int CannotDropPrivileges = 125, CannotEnterFolder = 126, CannotStart = 127;
+
 // Runs talvorin with the arguments in the folder. The command is the built
-// executable, or what TALVORIN_COMMAND names (for example "wine x.exe").
+// executable, or what TALVORIN_COMMAND names (for example "wine x.exe"). A
+// run that hangs is ended by SIGALRM after a minute.
 RunResult RunTalvorin(const std::vector<std::string>& arguments, const std::string& folder,
                       const RunOptions& options = {});
 // The words of that command.

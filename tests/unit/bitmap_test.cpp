@@ -82,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"EndsInsideInfoHeader", Cut(40), Outcome::ReadError},
         LoadCase{"EndsInsideColourTable", Cut(PaletteAt + 5), Outcome::ReadError},
         LoadCase{"EndsInsidePixels", Cut(PaletteAt + 8 + 10), Outcome::Loads},
+        LoadCase{"ZeroWidth", Changed(WidthAt, 0), Outcome::Loads},
         LoadCase{"NotBM", [] { return std::string(20, 'x'); }, Outcome::InvalidGraphic},
         LoadCase{"InfoHeaderSize20", Changed(14, 20), Outcome::InvalidGraphic},
         LoadCase{"InfoHeaderLongerThanFile", Changed(14, 0xFFFFFFFF), Outcome::ReadError},
