@@ -23,7 +23,7 @@ void Bitmap(const std::string& name, unsigned char modes, unsigned char perLine,
   Seed("bitmap", name, std::string{static_cast<char>(modes), static_cast<char>(perLine)} + bmp);
 }
 
-BmpSpec Checkerboard(int width, int height) {
+BmpLayout Checkerboard(int width, int height) {
   return {.Width = width, .Height = height, .Index = [](int x, int y) { return (x + y) % 2; }};
 }
 
@@ -37,17 +37,17 @@ int main(int argc, char** argv) {
   Root = argv[1];
 
   Bitmap("checkerboard", 0, 0, MakeBmp(Checkerboard(10, 9)));
-  BmpSpec core = Checkerboard(17, 3);
+  BmpLayout core = Checkerboard(17, 3);
   core.Header = BmpHeader::Core;
   Bitmap("core_header_reverse_decimal", 3, 5, MakeBmp(core));
-  BmpSpec v5 = Checkerboard(9, 16);
+  BmpLayout v5 = Checkerboard(9, 16);
   v5.Header = BmpHeader::V5;
   v5.TopDown = true;
   Bitmap("v5_top_down_plain", 4, 9, MakeBmp(v5));
-  BmpSpec swapped = Checkerboard(12, 8);
+  BmpLayout swapped = Checkerboard(12, 8);
   swapped.Palette = {Black, White, {0x80, 0x80, 0x80}};
   Bitmap("three_colours", 7, 61, MakeBmp(swapped));
-  BmpSpec one = Checkerboard(3, 2);
+  BmpLayout one = Checkerboard(3, 2);
   one.Palette = {Black};
   Bitmap("one_colour", 0, 1, MakeBmp(one));
   Bitmap("widest", 0, 0, MakeBmp(Checkerboard(320, 9)));

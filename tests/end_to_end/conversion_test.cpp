@@ -17,9 +17,9 @@ using Files = std::map<std::string, std::string>;
 const char* const DefaultMode10 = "通常,1行10バイト,16進,モノマップモード";
 
 std::string BlankBmp(int width, int height, std::uint16_t bitCount = 1) {
-  BmpSpec spec{.Width = width, .Height = height, .BitCount = bitCount};
-  if (bitCount != 1) spec.Palette = {};
-  return MakeBmp(spec);
+  BmpLayout layout{.Width = width, .Height = height, .BitCount = bitCount};
+  if (bitCount != 1) layout.Palette = {};
+  return MakeBmp(layout);
 }
 
 std::string CutAt(const std::string& bytes, std::size_t length) { return bytes.substr(0, length); }
@@ -153,11 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Loader variants, each a 10 x 9 checkerboard or broken on purpose.
-std::string CheckerboardWith(BmpSpec spec) {
-  spec.Width = 10;
-  spec.Height = 9;
-  spec.Index = [](int x, int y) { return (x + y) % 2 == 0 ? 1 : 0; };
-  return MakeBmp(spec);
+std::string CheckerboardWith(BmpLayout layout) {
+  layout.Width = 10;
+  layout.Height = 9;
+  layout.Index = [](int x, int y) { return (x + y) % 2 == 0 ? 1 : 0; };
+  return MakeBmp(layout);
 }
 
 const std::string Core = CheckerboardWith({.Header = BmpHeader::Core});

@@ -13,7 +13,7 @@ inline constexpr Rgb Black{0, 0, 0};
 
 enum class BmpHeader { Core, Info, V5 };
 
-struct BmpSpec {
+struct BmpLayout {
   std::int32_t Width = 8;
   std::int32_t Height = 8;
   std::uint16_t BitCount = 1;
@@ -28,7 +28,7 @@ struct BmpSpec {
   std::int64_t ColourCount = -1;
 };
 
-std::string MakeBmp(const BmpSpec& spec);
+std::string MakeBmp(const BmpLayout& layout);
 
 // A one-bit image in black and white, black where the function says so.
 std::string BlackWhiteBmp(int width, int height, const std::function<bool(int x, int y)>& black);

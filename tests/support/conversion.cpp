@@ -8,9 +8,9 @@
 #include "convert/writer.h"
 #include "tests/support/run_program.h"
 
-TBitmap LoadedBitmap(const BmpSpec& spec) {
+TBitmap LoadedBitmap(const BmpLayout& layout) {
   TBitmap bitmap;
-  bitmap.LoadFromBytes(MakeBmp(spec));
+  bitmap.LoadFromBytes(MakeBmp(layout));
   return bitmap;
 }
 

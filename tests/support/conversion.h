@@ -7,7 +7,7 @@
 #include "tests/support/bmp_builder.h"
 
 // A bitmap loaded from BMP bytes built in memory.
-TBitmap LoadedBitmap(const BmpSpec& spec);
+TBitmap LoadedBitmap(const BmpLayout& layout);
 
 // Whether pixel (x, y) of a loaded one-bit image is black, asked as a block
 // of one pixel.

@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The block query against the pixels as the builder wrote them.
 struct BlockCase {
   const char* name;
-  BmpSpec image;
+  BmpLayout image;
   // How many rows the file keeps, in its stored order; -1 keeps them all.
   int storedRows = -1;
 };
@@ -108,7 +108,7 @@ int Scattered(int x, int y) { return (x * x + 3 * y) % 5 < 2 ? 1 : 0; }
 constexpr Rgb DarkGrey{1, 1, 1};
 
 bool ExpectedBlack(const BlockCase& c, int x, int y) {
-  const BmpSpec& image = c.image;
+  const BmpLayout& image = c.image;
   if (x >= image.Width || y >= image.Height) return false;
   const int stored = image.TopDown ? y : image.Height - 1 - y;
   const int index = c.storedRows < 0 || stored < c.storedRows ? image.Index(x, y) : 0;
@@ -174,9 +174,9 @@ TEST(BitmapTest, EmptyFileIsAnEmptyImageOfAnotherFormat) {
 }
 
 TEST(BitmapTest, OtherBitCountsKeepTheirSizeButNoPixels) {
-  BmpSpec spec{.Width = 640, .Height = 480, .BitCount = 24, .Palette = {}};
+  BmpLayout layout{.Width = 640, .Height = 480, .BitCount = 24, .Palette = {}};
   TBitmap bitmap;
-  bitmap.LoadFromBytes(MakeBmp(spec));
+  bitmap.LoadFromBytes(MakeBmp(layout));
   EXPECT_EQ(bitmap.Width, 640);
   EXPECT_EQ(bitmap.Height, 480);
   EXPECT_EQ(bitmap.PixelFormat, TPixelFormat::pfOther);
@@ -219,10 +219,10 @@ TEST(BitmapTest, ColoursAreRedGreenBlueFromTheTable) {
 
 TEST(BitmapTest, PixelsStartAfterAColourTableOfAnyStatedLength) {
   // Three entries stated: the rows start after the third.
-  BmpSpec spec{.Width = 8, .Height = 1, .Palette = {White, Black, Black},
+  BmpLayout layout{.Width = 8, .Height = 1, .Palette = {White, Black, Black},
                .Index = [](int x, int) { return x == 2 ? 1 : 0; }};
   TBitmap bitmap;
-  bitmap.LoadFromBytes(MakeBmp(spec));
+  bitmap.LoadFromBytes(MakeBmp(layout));
   EXPECT_TRUE(IsBlackPixel(bitmap, 2, 0));
   EXPECT_FALSE(IsBlackPixel(bitmap, 3, 0));
 }

@@ -30,7 +30,7 @@ int TopAndLeft(int x, int y) { return x == 0 || y == 0 ? 1 : 0; }
 
 struct PackCase {
   const char* name;
-  BmpSpec image;
+  BmpLayout image;
   bool reverse;
   Bytes stream;
 };
