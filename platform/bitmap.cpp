@@ -33,10 +33,6 @@ class TFileSource final : public TByteSource {
   OsHandle handle_;
 };
 
-[[noreturn]] void RaiseReadError(const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
-  throw EReadError(std::string(Text(TextId::StreamReadError)), file, line);
-}
-
 [[noreturn]] void RaiseInvalidGraphic(const char* file = __builtin_FILE(),
                                       int line = __builtin_LINE()) {
   throw EInvalidGraphic(std::string(Text(TextId::InvalidBitmap)), file, line);

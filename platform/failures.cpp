@@ -20,6 +20,10 @@ Exception::Exception(std::string message, const char* file, int line)
     : message_(std::move(message)),
       location_(SourceFileHash(file) << 16 | (static_cast<std::uint32_t>(line) & 0xFFFF)) {}
 
+void RaiseReadError(const char* file, int line) {
+  throw EReadError(std::string(Text(TextId::StreamReadError)), file, line);
+}
+
 std::string FileErrorMessage(int windowsError) {
   switch (windowsError) {
     case 2: return std::string(Text(TextId::FileNotFound));

@@ -38,5 +38,8 @@ TALVORIN_FAILURE_KIND(EOutOfMemory);
 
 #undef TALVORIN_FAILURE_KIND
 
+// A read that fails or runs past the end of the data.
+[[noreturn]] void RaiseReadError(const char* file = __builtin_FILE(), int line = __builtin_LINE());
+
 // The message of a failed file operation, by its Windows error number.
 std::string FileErrorMessage(int windowsError);

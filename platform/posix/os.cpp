@@ -19,10 +19,6 @@ namespace {
   throw EInOutError(OsErrorMessage(errno), file, line);
 }
 
-[[noreturn]] void RaiseReadError(const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
-  throw EReadError(std::string(Text(TextId::StreamReadError)), file, line);
-}
-
 bool NamesUtf8(std::string_view locale) {
   std::string lower;
   for (const char c : locale) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);

@@ -15,10 +15,6 @@ namespace {
   throw EInOutError(FileErrorMessage(static_cast<int>(error)), file, line);
 }
 
-[[noreturn]] void RaiseReadError(const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
-  throw EReadError(std::string(Text(TextId::StreamReadError)), file, line);
-}
-
 HANDLE AsHandle(OsHandle file) { return reinterpret_cast<HANDLE>(file); }
 OsHandle AsOsHandle(HANDLE file) { return reinterpret_cast<OsHandle>(file); }
 

@@ -34,28 +34,31 @@ void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 
 class LoadTest : public testing::TestWithParam<LoadCase> {};
 
-TEST_P(LoadTest, LoadsOrFails) {
+// Loading fails with that kind of failure and message.
+template <typename Failure>
+void ExpectFailure(const std::string& bytes, const char* utf8Message) {
   TBitmap bitmap;
+  try {
+    bitmap.LoadFromBytes(bytes);
+    ADD_FAILURE() << "loaded";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.Message(), Sjis(utf8Message));
+  }
+}
+
+TEST_P(LoadTest, LoadsOrFails) {
   const std::string bytes = GetParam().bytes();
   switch (GetParam().outcome) {
-    case Outcome::Loads:
+    case Outcome::Loads: {
+      TBitmap bitmap;
       EXPECT_NO_THROW(bitmap.LoadFromBytes(bytes));
       break;
+    }
     case Outcome::ReadError:
-      try {
-        bitmap.LoadFromBytes(bytes);
-        ADD_FAILURE() << "loaded";
-      } catch (const EReadError& failure) {
-        EXPECT_EQ(failure.Message(), Sjis("ｽﾄﾘｰﾑからの読み込みｴﾗｰ"));
-      }
+      ExpectFailure<EReadError>(bytes, "ｽﾄﾘｰﾑからの読み込みｴﾗｰ");
       break;
     case Outcome::InvalidGraphic:
-      try {
-        bitmap.LoadFromBytes(bytes);
-        ADD_FAILURE() << "loaded";
-      } catch (const EInvalidGraphic& failure) {
-        EXPECT_EQ(failure.Message(), Sjis("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"));
-      }
+      ExpectFailure<EInvalidGraphic>(bytes, "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です");
       break;
   }
 }
